@@ -35,6 +35,16 @@ LoggerPtr benchLogger() {
 
 void DisabledPrint(benchmark::State& state) {
     const LoggerPtr logger = benchLogger();
+    const LevelPtr debug = Level::getDebug();
+    logger->setLevel(Level::getInfo());
+    int n = 0;
+    for (auto _ : state)
+        Log4CxxPrintWrapper::print(logger, debug, "%d %s", ++n, "unit");
+}
+
+// Level::getDebug() returns a shared pointer by value: its copy is part of the caller's cost.
+void DisabledPrintLevelPerCall(benchmark::State& state) {
+    const LoggerPtr logger = benchLogger();
     logger->setLevel(Level::getInfo());
     int n = 0;
     for (auto _ : state)
@@ -70,6 +80,7 @@ void EnabledRaw(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(DisabledPrint);
+BENCHMARK(DisabledPrintLevelPerCall);
 BENCHMARK(DisabledRaw);
 BENCHMARK(EnabledPrint);
 BENCHMARK(EnabledRaw);

@@ -38,6 +38,16 @@ bool isEnabled(const LoggerPtr& logger, const LevelPtr& level) {
 
 } // namespace
 
+void Log4CxxPrintWrapper::printEnabled(const LoggerPtr& logger, const LevelPtr& level, const char* format,
+                                       ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = quorix::format::detail::formatNarrow(format, args);
+    va_end(args);
+    logIndented(logger, level, renderedText(std::move(text)));
+}
+
+#if !defined(__GNUC__) || defined(__clang__)
 void Log4CxxPrintWrapper::print(const LoggerPtr& logger, const LevelPtr& level, const char* format, ...) {
     if (!isEnabled(logger, level))
         return;
@@ -47,6 +57,7 @@ void Log4CxxPrintWrapper::print(const LoggerPtr& logger, const LevelPtr& level, 
     va_end(args);
     logIndented(logger, level, renderedText(std::move(text)));
 }
+#endif
 
 void Log4CxxPrintWrapper::print(const LoggerPtr& logger, const LevelPtr& level, const QString& text) {
     if (!isEnabled(logger, level))
