@@ -32,10 +32,6 @@ std::string renderedText(std::string formatted) {
     return quorix::format::detail::narrow(quorix::format::detail::widen(formatted));
 }
 
-bool isEnabled(const LoggerPtr& logger, const LevelPtr& level) {
-    return logger && level && logger->isEnabledFor(level);
-}
-
 } // namespace
 
 void Log4CxxPrintWrapper::printEnabled(const LoggerPtr& logger, const LevelPtr& level, const char* format,
