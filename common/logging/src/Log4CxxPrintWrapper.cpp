@@ -34,13 +34,17 @@ std::string renderedText(std::string formatted) {
 
 } // namespace
 
+void Log4CxxPrintWrapper::printEnabledV(const LoggerPtr& logger, const LevelPtr& level, const char* format,
+                                        va_list args) {
+    logIndented(logger, level, renderedText(quorix::format::detail::formatNarrow(format, args)));
+}
+
 void Log4CxxPrintWrapper::printEnabled(const LoggerPtr& logger, const LevelPtr& level, const char* format,
                                        ...) {
     va_list args;
     va_start(args, format);
-    std::string text = quorix::format::detail::formatNarrow(format, args);
+    printEnabledV(logger, level, format, args);
     va_end(args);
-    logIndented(logger, level, renderedText(std::move(text)));
 }
 
 #if !defined(__GNUC__) || defined(__clang__)
@@ -49,9 +53,8 @@ void Log4CxxPrintWrapper::print(const LoggerPtr& logger, const LevelPtr& level, 
         return;
     va_list args;
     va_start(args, format);
-    std::string text = quorix::format::detail::formatNarrow(format, args);
+    printEnabledV(logger, level, format, args);
     va_end(args);
-    logIndented(logger, level, renderedText(std::move(text)));
 }
 #endif
 

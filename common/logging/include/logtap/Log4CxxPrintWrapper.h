@@ -4,6 +4,7 @@
 #include "logtap/FormattedString.h"
 #include "logtap/logtap_export.h"
 
+#include <cstdarg>
 #include <log4cxx/level.h>
 #include <log4cxx/logger.h>
 
@@ -58,6 +59,8 @@ private:
     // Formats, indents and logs; the level test has been passed.
     static void printEnabled(const LoggerPtr& logger, const LevelPtr& level, const char* format, ...)
         __attribute__((format(printf, 3, 4)));
+    static void printEnabledV(const LoggerPtr& logger, const LevelPtr& level, const char* format,
+                              va_list args) __attribute__((format(printf, 3, 0)));
 };
 
 } // namespace log4cxx
