@@ -1,0 +1,7 @@
+#include "communication/ISerialPacketFramingToClient.h"
+
+namespace communication {
+
+ISerialPacketFramingToClient::~ISerialPacketFramingToClient() = default;
+
+} // namespace communication
