@@ -12,9 +12,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 using namespace communication;
 using quorix::QX5200Protocol::DeviceProtocol;
 using quorix::QX5200Protocol::QX5200Protocol;
+
+using Operation = std::function<void(DeviceProtocol&)>;
+Q_DECLARE_METATYPE(Operation)
 
 namespace {
 
@@ -80,16 +85,12 @@ private Q_SLOTS:
             const QByteArray bytes = tcp.at(i).at(0).toByteArray();
             QCOMPARE(quint8(bytes.at(0)), quint8(0x02));
             QCOMPARE(quint8(bytes.at(1)), quint8(0x10)); // base type 0x1000, escaped
-            SerialPacketDeframer deframer;
-            deframer.processChunk(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()),
-                                  [&](const uint8_t* data, size_t size) {
-                                      MessageHeader header;
-                                      QVERIFY(header.decode(data, size));
-                                      QCOMPARE(header.getMessageBaseType(), REQUEST);
-                                      QCOMPARE(header.getMessageSubType(), subTypes[i]);
-                                      QCOMPARE(header.getTransactionID(), quint16(i + 1));
-                                      QVERIFY(!header.hasRecord());
-                                  });
+            MessageHeader header;
+            QVERIFY(decodeFramed(bytes, header));
+            QCOMPARE(header.getMessageBaseType(), REQUEST);
+            QCOMPARE(header.getMessageSubType(), subTypes[i]);
+            QCOMPARE(header.getTransactionID(), quint16(i + 1));
+            QVERIFY(!header.hasRecord());
         }
     }
 
@@ -142,13 +143,30 @@ private Q_SLOTS:
         QCOMPARE(lock.count() + alive.count() + log.count(), 0);
     }
 
+    void unregisteredProtocolSendsNothing_data() {
+        QTest::addColumn<Operation>("operation");
+        QTest::newRow("requestIdentification")
+            << Operation([](DeviceProtocol& p) { p.requestIdentification(); });
+        QTest::newRow("requestLockHMIState") << Operation([](DeviceProtocol& p) { p.requestLockHMIState(); });
+        QTest::newRow("requestSystemTime") << Operation([](DeviceProtocol& p) { p.requestSystemTime(); });
+        QTest::newRow("sendClientConfiguration") << Operation([](DeviceProtocol& p) {
+            p.sendClientConfiguration(common_messages::general::ClientConfiguration());
+        });
+        QTest::newRow("sendKeepAliveMessage") << Operation(
+            [](DeviceProtocol& p) { p.sendKeepAliveMessage(common_messages::general::CAliveType()); });
+        QTest::newRow("sendNewSystemTime") << Operation(
+            [](DeviceProtocol& p) { p.sendNewSystemTime(common_messages::general::CSystemTime()); });
+    }
+
     void unregisteredProtocolSendsNothing() {
+        QFETCH(Operation, operation);
         m_dispatcher->unregisterSubProtocol(m_device);
         QSignalSpy tcp(m_device, &DeviceProtocol::sendTcpData);
-        m_device->requestIdentification();
-        QCOMPARE(tcp.count(), 0);
-        QVERIFY(m_log->contains("ERROR", "quorix.QX5200Protocol.DeviceProtocol",
-                                "requestIdentification: not registered with a dispatcher"));
+        QSignalSpy udp(m_device, &DeviceProtocol::sendUdpData);
+        operation(*m_device);
+        QCOMPARE(tcp.count() + udp.count(), 0);
+        const std::string line = std::string(QTest::currentDataTag()) + ": not registered with a dispatcher";
+        QCOMPARE(m_log->count("ERROR", "quorix.QX5200Protocol.DeviceProtocol", line), 1);
     }
 
 private:

@@ -140,6 +140,28 @@ private Q_SLOTS:
         QVERIFY(!identification.isBalancingInfoAvailable());
     }
 
+    // Children handed out before an assignment show the assigned record.
+    void assignmentUpdatesHandedOutChildren() {
+        Identification first;
+        addPart(first, "deviceInfo");
+        addPart(first, "balancingInfo");
+        addPart(first, "AEInfo");
+        CIdentification identification(&first);
+        const CModuleIdentification* const device = identification.getDeviceInfo();
+        const CBalIdentification* const balancing = identification.getBalancingInfo();
+        const CAEIdentification* const ae = identification.getAEInfo();
+
+        Identification second = first;
+        second.getDeviceInfo()->setModuleName("spare unit");
+        second.getBalancingInfo()->setSoftwareVersion("2.8.0");
+        second.getAEInfo()->setSoftwareVersion("1.5");
+        identification = CIdentification(&second);
+
+        QCOMPARE(device->getModuleName(), QStringLiteral("spare unit"));
+        QCOMPARE(balancing->getSoftwareVersion(), QStringLiteral("2.8.0"));
+        QCOMPARE(ae->getSoftwareVersion(), QStringLiteral("1.5"));
+    }
+
     // An identification equals only itself, whatever its contents.
     void identificationEqualsOnlyItself_data() {
         QTest::addColumn<bool>("withBalancingInfo");

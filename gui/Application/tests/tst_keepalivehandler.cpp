@@ -5,7 +5,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using quorix::Application::KeepAliveHandler;
+
+using Operation = std::function<void(KeepAliveHandler&)>;
+Q_DECLARE_METATYPE(Operation)
 
 class tst_KeepAliveHandler : public QObject {
     Q_OBJECT
@@ -79,6 +84,30 @@ private Q_SLOTS:
         QCOMPARE(handler.aliveState(), KeepAliveHandler::eUnknown);
         QCOMPARE(changes.count(), 1);
         QVERIFY(!handler.findChild<QTimer*>()->isActive());
+    }
+
+    void controlLogLines_data() {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("start") << Operation(&KeepAliveHandler::start) << "DEBUG"
+                               << "STARTED keep alive timer (device: SIM1)";
+        QTest::newRow("stop") << Operation(&KeepAliveHandler::stop) << "DEBUG"
+                              << "STOPPED keep alive timer (device: SIM1)";
+        QTest::newRow("reset") << Operation(&KeepAliveHandler::reset) << "TRACE"
+                               << "reset called";
+    }
+
+    void controlLogLines() {
+        QFETCH(Operation, operation);
+        QFETCH(QString, level);
+        QFETCH(QString, line);
+        KeepAliveHandler handler;
+        handler.setDeviceIdentifier(QStringLiteral("SIM1"));
+        m_log->clear();
+        operation(handler);
+        QCOMPARE(m_log->count(level.toStdString(), "quorix.Application.KeepAliveHandler", line.toStdString()),
+                 1);
     }
 
     void dataAfterStopDoesNotRestartSupervision() {

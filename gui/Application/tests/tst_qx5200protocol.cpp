@@ -107,6 +107,9 @@ private Q_SLOTS:
         QTest::newRow("stray byte between frames resynchronises")
             << QList<QByteArray>{one + QByteArray("x") + two, three}
             << QStringList{lockCall(1), lockCall(2), lockCall(3)} << 1;
+        // After the error the next chunk starts inside a frame: its bytes are skipped up to the next start.
+        QTest::newRow("resynchronisation goes on in the next chunk")
+            << QList<QByteArray>{QByteArray("x"), two.mid(4) + three} << QStringList{lockCall(3)} << 1;
         QByteArray badEscape = one;
         badEscape.insert(5, QByteArray("\x10\x41", 2));
         QTest::newRow("DLE followed by 0x41")
@@ -115,6 +118,8 @@ private Q_SLOTS:
             << QList<QByteArray>{QByteArray(1, '\x02') + QByteArray(1024, 'a') + QByteArray(1, '\x03') + two}
             << QStringList{lockCall(2)} << 3;
         QTest::newRow("empty chunk") << QList<QByteArray>{QByteArray(), one} << QStringList{lockCall(1)} << 0;
+        QTest::newRow("empty chunk inside a frame")
+            << QList<QByteArray>{one.left(4), QByteArray(), one.mid(4)} << QStringList{lockCall(1)} << 0;
     }
 
     void deframesTheStream() {

@@ -43,7 +43,7 @@ void DeviceProtocol::processSystemTimeMessage(common_messages::general::CSystemT
     Q_EMIT systemTimeMessageReceived(message);
 }
 
-QX5200Protocol* DeviceProtocol::sender(const char* operation) const {
+QX5200Protocol* DeviceProtocol::dispatcherFor(const char* operation) const {
     if (!protocol())
         Log4CxxPrintWrapper::print(getLogger(), Level::getError(), "%s: not registered with a dispatcher",
                                    operation);
@@ -56,28 +56,28 @@ void DeviceProtocol::sendTcp(const QByteArray& bytes) {
 }
 
 void DeviceProtocol::requestIdentification() {
-    if (QX5200Protocol* dispatcher = sender("requestIdentification"))
+    if (QX5200Protocol* dispatcher = dispatcherFor("requestIdentification"))
         sendTcp(dispatcher->createRequest<communication::general::IdentificationMessage>());
 }
 
 void DeviceProtocol::requestLockHMIState() {
-    if (QX5200Protocol* dispatcher = sender("requestLockHMIState"))
+    if (QX5200Protocol* dispatcher = dispatcherFor("requestLockHMIState"))
         sendTcp(dispatcher->createRequest<communication::general::LockHMIMessage>());
 }
 
 void DeviceProtocol::requestSystemTime() {
-    if (QX5200Protocol* dispatcher = sender("requestSystemTime"))
+    if (QX5200Protocol* dispatcher = dispatcherFor("requestSystemTime"))
         sendTcp(dispatcher->createRequest<communication::general::SystemTimeMessage>());
 }
 
 void DeviceProtocol::sendClientConfiguration(
     const common_messages::general::ClientConfiguration& configuration) {
-    if (QX5200Protocol* dispatcher = sender("sendClientConfiguration"))
+    if (QX5200Protocol* dispatcher = dispatcherFor("sendClientConfiguration"))
         sendTcp(dispatcher->createMessage<communication::general::ClientConfigurationMessage>(configuration));
 }
 
 void DeviceProtocol::sendKeepAliveMessage(const common_messages::general::CAliveType& alive) {
-    QX5200Protocol* dispatcher = sender("sendKeepAliveMessage");
+    QX5200Protocol* dispatcher = dispatcherFor("sendKeepAliveMessage");
     if (!dispatcher)
         return;
     const QByteArray bytes = dispatcher->createMessage<communication::general::AliveMessage>(
@@ -87,7 +87,7 @@ void DeviceProtocol::sendKeepAliveMessage(const common_messages::general::CAlive
 }
 
 void DeviceProtocol::sendNewSystemTime(const common_messages::general::CSystemTime& time) {
-    if (QX5200Protocol* dispatcher = sender("sendNewSystemTime"))
+    if (QX5200Protocol* dispatcher = dispatcherFor("sendNewSystemTime"))
         sendTcp(dispatcher->createMessage<communication::general::SystemTimeMessage>(time));
 }
 

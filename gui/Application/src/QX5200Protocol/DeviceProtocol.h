@@ -46,7 +46,7 @@ Q_SIGNALS:
 
 private:
     // The dispatcher, or null after logging why nothing can be sent.
-    QX5200Protocol* sender(const char* operation) const;
+    QX5200Protocol* dispatcherFor(const char* operation) const;
     void sendTcp(const QByteArray& bytes);
     log4cxx::LoggerPtr getLogger() const;
 };

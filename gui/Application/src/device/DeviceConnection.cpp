@@ -258,16 +258,15 @@ void DeviceConnection::bindDataSocket() {
     const QHostAddress localAddress = m_controlSocket->localAddress();
     if (m_dataSocket->bind(localAddress, 0,
                            QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
-        Log4CxxPrintWrapper::print(getLogger(), Level::getDebug(),
-                                   QStringLiteral("UDP data socket successfully bound to %1:%2")
-                                       .arg(m_dataSocket->localAddress().toString())
-                                       .arg(m_dataSocket->localPort()));
+        Log4CxxPrintWrapper::print(
+            getLogger(), Level::getDebug(),
+            QStringLiteral("UDP data socket successfully bound to %1:%2")
+                .arg(m_dataSocket->localAddress().toString(), QString::number(m_dataSocket->localPort())));
         sendClientConfiguration();
     } else {
         Log4CxxPrintWrapper::print(getLogger(), Level::getWarn(),
                                    QStringLiteral("UDP data socket could not be bound to %1:%2")
-                                       .arg(localAddress.toString())
-                                       .arg(0));
+                                       .arg(localAddress.toString(), QStringLiteral("0")));
         dumpSocketInfos();
     }
 }
@@ -291,8 +290,9 @@ void DeviceConnection::socketDisconnected() {
         return;
     m_handlingDisconnection = true;
     unbindDataSocket();
+    // A close while connecting would only be pending: the connect would complete and disconnect again.
     if (m_controlSocket && m_controlSocket->isOpen())
-        m_controlSocket->close();
+        m_controlSocket->abort();
     Log4CxxPrintWrapper::print(getLogger(), Level::getInfo(), "disconnected from QX5200 device (%s)",
                                nameBytes().constData());
     if (m_manuallyDisconnecting) {
@@ -314,6 +314,11 @@ void DeviceConnection::disconnectDevice(bool manuallyDisconnecting) {
         m_controlSocket->close();
         return;
     }
+    // A close still flushing: drop the rest; its disconnected() drives the handling once.
+    if (m_controlSocket && m_controlSocket->state() == QAbstractSocket::ClosingState) {
+        m_controlSocket->abort();
+        return;
+    }
     // Connecting or looking up: a close would only be pending and no disconnected() might ever come.
     if (m_controlSocket) {
         const QSignalBlocker blocker(m_controlSocket);
@@ -323,13 +328,15 @@ void DeviceConnection::disconnectDevice(bool manuallyDisconnecting) {
 }
 
 void DeviceConnection::connectionLost() {
+    // One arg() call: a name holding "%1" must not take the other values.
     Log4CxxPrintWrapper::print(
         getLogger(), Level::getError(),
         QStringLiteral("connection to QX5200 device (%1, id: %2, ip: %3) has been lost")
-            .arg(m_deviceInfo ? m_deviceInfo->getDeviceName() : QString())
-            .arg(m_deviceInfo ? m_deviceInfo->uniqueId() : 0)
-            .arg(m_deviceInfo ? m_deviceInfo->getDeviceIP().toString() : QString()));
-    if (m_controlSocket && m_controlSocket->state() == QAbstractSocket::ConnectedState) {
+            .arg(m_deviceInfo ? m_deviceInfo->getDeviceName() : QString(),
+                 QString::number(m_deviceInfo ? m_deviceInfo->uniqueId() : 0),
+                 m_deviceInfo ? m_deviceInfo->getDeviceIP().toString() : QString()));
+    if (m_controlSocket && (m_controlSocket->state() == QAbstractSocket::ConnectedState ||
+                            m_controlSocket->state() == QAbstractSocket::ClosingState)) {
         // The socket's disconnected() drives the handling once.
         m_controlSocket->abort();
         if (m_connectState != Device::eConnected)

@@ -19,6 +19,10 @@ CIdentification::CIdentification(const CIdentification& other)
 CIdentification& CIdentification::operator=(const CIdentification& other) {
     RecordHolder::operator=(other);
     CProtocolMessage::operator=(other);
+    // children handed out earlier show the new record
+    getDeviceInfo();
+    balancingChild();
+    getAEInfo();
     return *this;
 }
 
