@@ -30,71 +30,92 @@ bool SerialPacketDeframer::nextFrame() {
     }
 }
 
-// One pass of the deframing loop; true when a frame is complete.
+// One pass of the deframing loop; true when a frame is complete. Runs of plain bytes inside a frame are
+// appended at once; the read position lives in a local until the pass ends.
 bool SerialPacketDeframer::step() {
     if (m_inputExhausted) {
         m_result = INPUT_EXHAUSTED;
         return false;
     }
-    if (m_position == m_end) {
+    const uint8_t* position = m_position;
+    const uint8_t* const end = m_end;
+    const auto exhausted = [&] {
+        m_position = position;
         m_result = NO_ERROR;
         m_inputExhausted = true;
         return false;
-    }
-    while (m_buffer.size() < BUFFER_CAPACITY) {
-        const uint8_t byte = *m_position;
+    };
+    if (position == end)
+        return exhausted();
+    for (;;) {
         switch (m_phase) {
         case HUNTING:
             // an escaped STX is data of the frame we lost, not the start of the next one
-            if (m_escapePending) {
-                m_escapePending = false;
-            } else if (byte == DLE) {
-                m_escapePending = true;
-            } else if (byte == STX) {
-                m_phase = IN_FRAME;
-                m_buffer.clear();
+            for (; position != end; ++position) {
+                if (m_escapePending) {
+                    m_escapePending = false;
+                } else if (*position == DLE) {
+                    m_escapePending = true;
+                } else if (*position == STX) {
+                    break;
+                }
             }
+            if (position == end)
+                return exhausted();
+            m_phase = IN_FRAME;
+            m_buffer.clear();
             break;
         case WAITING_FOR_START:
-            if (byte != STX) {
+            if (*position != STX) {
+                m_position = position;
                 m_result = UNEXPECTED_BYTE;
                 return false;
             }
             m_phase = IN_FRAME;
             m_buffer.clear();
             break;
-        case IN_FRAME:
+        case IN_FRAME: {
+            if (m_buffer.size() >= BUFFER_CAPACITY) {
+                m_position = position;
+                m_result = FRAME_TOO_LONG;
+                return false;
+            }
+            const uint8_t byte = *position;
             if (m_escapePending) {
                 m_escapePending = false;
                 if (byte != STX && byte != ETX && byte != DLE) {
+                    m_position = position;
                     m_result = INVALID_ESCAPE;
                     return false;
                 }
                 m_buffer.push_back(byte);
             } else if (byte == ETX) {
-                ++m_position;
+                m_position = position + 1;
                 m_phase = WAITING_FOR_START;
                 m_result = NO_ERROR;
-                m_inputExhausted = m_position == m_end;
+                m_inputExhausted = m_position == end;
                 m_frame.swap(m_buffer);
                 m_buffer.clear();
                 return true;
             } else if (byte == DLE) {
                 m_escapePending = true;
             } else {
-                m_buffer.push_back(byte);
+                // Plain bytes up to the next ETX or DLE, as far as the buffer has room.
+                const size_t room = BUFFER_CAPACITY - m_buffer.size();
+                const uint8_t* const limit = size_t(end - position) < room ? end : position + room;
+                const uint8_t* runEnd = position + 1;
+                while (runEnd != limit && *runEnd != ETX && *runEnd != DLE)
+                    ++runEnd;
+                m_buffer.insert(m_buffer.end(), position, runEnd);
+                position = runEnd - 1;
             }
             break;
         }
-        ++m_position;
-        if (m_position == m_end) {
-            m_result = NO_ERROR;
-            m_inputExhausted = true;
-            return false;
         }
+        ++position;
+        if (position == end)
+            return exhausted();
     }
-    m_result = FRAME_TOO_LONG;
-    return false;
 }
 
 // The offending byte stays unread; hunting discards it unless it starts a frame.
