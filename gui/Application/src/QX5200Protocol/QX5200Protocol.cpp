@@ -16,6 +16,7 @@
 #include "logtap/Log4CxxPrintWrapper.h"
 
 #include <QPointer>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <iterator>
@@ -29,7 +30,8 @@ namespace {
 
 constexpr const char* kLoggerName = "quorix.QX5200Protocol.QX5200Protocol";
 
-using Targets = QList<QPointer<ISubProtocol>>;
+// A snapshot of the registry; handlers may register, unregister or delete sub-protocols meanwhile.
+using Targets = QVarLengthArray<QPointer<ISubProtocol>, 8>;
 // Decodes one whole message and hands its wrapper to the targets; false when the codec refuses it.
 using Route = bool (*)(const uint8_t* data, size_t size, const Targets& targets);
 
@@ -164,7 +166,6 @@ void QX5200Protocol::deserializeMessage(const uint8_t* data, size_t size) {
         return;
     }
     Targets targets;
-    targets.reserve(m_subProtocols.size());
     for (ISubProtocol* subProtocol : std::as_const(m_subProtocols))
         targets.append(subProtocol);
     if (!route(data, size, targets))
