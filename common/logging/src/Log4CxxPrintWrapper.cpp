@@ -75,7 +75,7 @@ quorix::format::FormattedString* Log4CxxPrintWrapper::print(const LoggerPtr& log
         placeholder.reset(quorix::format::FormattedString::fromNothing());
         shown = placeholder.get();
     }
-    print(logger, level, "%s (File: %s) (Line: %d)", shown->charContent(), file ? file : "", line);
+    printEnabled(logger, level, "%s (File: %s) (Line: %d)", shown->charContent(), file ? file : "", line);
     return message;
 }
 

@@ -3,6 +3,7 @@
 // a datagram from there is foreign.
 #include "device/DeviceConnection.h"
 
+#include "WireBytes.h"
 #include "communication/MessageSubType.h"
 #include "communication/SerialPacketFraming.h"
 #include "communication/general/AliveMessage.h"
@@ -33,11 +34,6 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 const QHostAddress kRefusingAddress(QStringLiteral("127.0.0.29"));
-
-QByteArray framed(const communication::ProtocolMessage& message) {
-    const std::vector<uint8_t> bytes = communication::SerialPacketFraming().prepareSendMessage(message);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
 
 DeviceInfoPtr deviceInfo(const QHostAddress& address, const QString& name) {
     const DeviceInfoPtr info = DeviceInfoPtr::create();

@@ -1,5 +1,6 @@
 #include "QX5200Protocol/DeviceProtocol.h"
 #include "QX5200Protocol/QX5200Protocol.h"
+#include "WireBytes.h"
 #include "testsupport/MemoryAppender.h"
 
 #include "communication/SerialPacketDeframer.h"
@@ -35,11 +36,6 @@ bool decodeFramed(const QByteArray& bytes, Message& message) {
                               decoded = message.decode(data, size);
                           });
     return frames == 1 && decoded;
-}
-
-QByteArray unframed(ProtocolMessage& message) {
-    const std::vector<uint8_t> bytes = message.encode();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "QX5200Protocol/QX5200Protocol.h"
 #include "RecordingSubProtocol.h"
+#include "WireBytes.h"
 #include "testsupport/MemoryAppender.h"
 
 #include "communication/SerialPacketFraming.h"
@@ -24,23 +25,6 @@ Q_DECLARE_METATYPE(std::shared_ptr<ProtocolMessage>)
 namespace {
 
 const char* const kLogger = "quorix.QX5200Protocol.QX5200Protocol";
-
-QByteArray bytesOf(const std::vector<uint8_t>& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
-QByteArray unframed(ProtocolMessage& message) {
-    return bytesOf(message.encode());
-}
-
-QByteArray framed(ProtocolMessage& message) {
-    return bytesOf(SerialPacketFraming().prepareSendMessage(message));
-}
-
-QByteArray framedBytes(const QByteArray& raw) {
-    return bytesOf(
-        SerialPacketFraming::frame(reinterpret_cast<const uint8_t*>(raw.constData()), size_t(raw.size())));
-}
 
 // A lock indication with the given transaction id, so frames can be told apart.
 QByteArray lockMessage(quint16 transactionId, bool locked = true) {

@@ -50,45 +50,37 @@ QX5200Protocol* DeviceProtocol::dispatcherFor(const char* operation) const {
     return protocol();
 }
 
-void DeviceProtocol::sendTcp(const QByteArray& bytes) {
-    if (!bytes.isEmpty())
-        Q_EMIT sendTcpData(bytes);
-}
-
 void DeviceProtocol::requestIdentification() {
     if (QX5200Protocol* dispatcher = dispatcherFor("requestIdentification"))
-        sendTcp(dispatcher->createRequest<communication::general::IdentificationMessage>());
+        emitTcpData(dispatcher->createRequest<communication::general::IdentificationMessage>());
 }
 
 void DeviceProtocol::requestLockHMIState() {
     if (QX5200Protocol* dispatcher = dispatcherFor("requestLockHMIState"))
-        sendTcp(dispatcher->createRequest<communication::general::LockHMIMessage>());
+        emitTcpData(dispatcher->createRequest<communication::general::LockHMIMessage>());
 }
 
 void DeviceProtocol::requestSystemTime() {
     if (QX5200Protocol* dispatcher = dispatcherFor("requestSystemTime"))
-        sendTcp(dispatcher->createRequest<communication::general::SystemTimeMessage>());
+        emitTcpData(dispatcher->createRequest<communication::general::SystemTimeMessage>());
 }
 
 void DeviceProtocol::sendClientConfiguration(
     const common_messages::general::ClientConfiguration& configuration) {
     if (QX5200Protocol* dispatcher = dispatcherFor("sendClientConfiguration"))
-        sendTcp(dispatcher->createMessage<communication::general::ClientConfigurationMessage>(configuration));
+        emitTcpData(
+            dispatcher->createMessage<communication::general::ClientConfigurationMessage>(configuration));
 }
 
 void DeviceProtocol::sendKeepAliveMessage(const common_messages::general::CAliveType& alive) {
-    QX5200Protocol* dispatcher = dispatcherFor("sendKeepAliveMessage");
-    if (!dispatcher)
-        return;
-    const QByteArray bytes = dispatcher->createMessage<communication::general::AliveMessage>(
-        alive, communication::ALIVE, communication::REQUEST);
-    if (!bytes.isEmpty())
-        Q_EMIT sendUdpData(bytes);
+    if (QX5200Protocol* dispatcher = dispatcherFor("sendKeepAliveMessage"))
+        emitUdpData(dispatcher->createMessage<communication::general::AliveMessage>(
+            alive, communication::ALIVE, communication::REQUEST));
 }
 
 void DeviceProtocol::sendNewSystemTime(const common_messages::general::CSystemTime& time) {
     if (QX5200Protocol* dispatcher = dispatcherFor("sendNewSystemTime"))
-        sendTcp(dispatcher->createMessage<communication::general::SystemTimeMessage>(time));
+        emitTcpData(dispatcher->createMessage<communication::general::SystemTimeMessage>(time));
 }
 
 } // namespace quorix::QX5200Protocol

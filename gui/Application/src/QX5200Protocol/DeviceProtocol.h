@@ -47,7 +47,6 @@ Q_SIGNALS:
 private:
     // The dispatcher, or null after logging why nothing can be sent.
     QX5200Protocol* dispatcherFor(const char* operation) const;
-    void sendTcp(const QByteArray& bytes);
     log4cxx::LoggerPtr getLogger() const;
 };
 

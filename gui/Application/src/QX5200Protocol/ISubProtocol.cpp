@@ -12,6 +12,16 @@ ISubProtocol::~ISubProtocol() {
         m_protocol->unregisterSubProtocol(this);
 }
 
+void ISubProtocol::emitTcpData(const QByteArray& data) {
+    if (!data.isEmpty())
+        Q_EMIT sendTcpData(data);
+}
+
+void ISubProtocol::emitUdpData(const QByteArray& data) {
+    if (!data.isEmpty())
+        Q_EMIT sendUdpData(data);
+}
+
 QX5200Protocol* ISubProtocol::protocol() const {
     return m_protocol;
 }

@@ -42,6 +42,11 @@ Q_SIGNALS:
     void sendTcpData(const QByteArray& data);
     void sendUdpData(const QByteArray& data);
 
+protected:
+    // Emit the bytes a dispatcher produced; an empty array (encoding failed) is not sent.
+    void emitTcpData(const QByteArray& data);
+    void emitUdpData(const QByteArray& data);
+
 private:
     friend class QX5200Protocol;
     QX5200Protocol* m_protocol = nullptr;
