@@ -26,7 +26,6 @@ QByteArray KeepAliveHandler::identifierBytes() const {
 void KeepAliveHandler::reset() {
     Log4CxxPrintWrapper::print(getLogger(), Level::getTrace(), "reset called");
     m_timer.stop();
-    m_started = false;
     m_aliveState = eUnknown;
     m_timeouts = 0;
 }
@@ -73,7 +72,6 @@ void KeepAliveHandler::setTimeoutIntervalForTesting(int milliseconds) {
 void KeepAliveHandler::start() {
     m_timeouts = 0;
     setState(eUnknown);
-    m_started = true;
     m_timer.start();
     Log4CxxPrintWrapper::print(getLogger(), Level::getDebug(), "STARTED keep alive timer (device: %s)",
                                identifierBytes().constData());
@@ -82,7 +80,6 @@ void KeepAliveHandler::start() {
 void KeepAliveHandler::stop() {
     m_timeouts = 0;
     setState(eUnknown);
-    m_started = false;
     m_timer.stop();
     Log4CxxPrintWrapper::print(getLogger(), Level::getDebug(), "STOPPED keep alive timer (device: %s)",
                                identifierBytes().constData());
@@ -94,7 +91,7 @@ void KeepAliveHandler::resetTimer() {
     m_timeouts = 0;
     setState(eAlive);
     // Data after stop() must not restart a supervision that is off.
-    if (m_started || m_timer.isActive())
+    if (m_timer.isActive())
         m_timer.start();
 }
 

@@ -57,7 +57,6 @@ private:
     State m_aliveState = eUnknown;
     QString m_deviceIdentifier;
     int m_timeouts = 0;
-    bool m_started = false;
     QTimer m_timer;
 };
 
