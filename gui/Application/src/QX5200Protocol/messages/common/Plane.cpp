@@ -38,14 +38,9 @@ Plane Plane::fromEnum(Index index) {
 }
 
 Plane Plane::fromEnumString(const QString& text) {
-    const QString upper = text.toUpper();
-    if (upper == QLatin1String("PLANE1"))
-        return Plane1;
-    if (upper == QLatin1String("PLANE2"))
-        return Plane2;
-    if (upper == QLatin1String("PLANE_UNKNOWN"))
+    if (text.toUpper() == QLatin1String("PLANE_UNKNOWN"))
         return Unknown;
-    return Invalid;
+    return fromString(text);
 }
 
 Plane Plane::fromString(const QString& text) {

@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -82,20 +81,6 @@ template <class E>
 E toLocalEnum(int raw, E invalid) {
     const QMetaEnum metaEnum = QMetaEnum::fromType<E>();
     return raw != int(invalid) && metaEnum.valueToKey(raw) ? E(raw) : invalid;
-}
-
-// Passes a class's own property names, enumeration keys and the given display texts through its
-// tr(), so that its translation catalogue holds them.
-inline void passDisplayTexts(const QMetaObject& metaObject, std::initializer_list<const char*> texts = {}) {
-    for (int i = metaObject.propertyOffset(); i < metaObject.propertyCount(); ++i)
-        metaObject.tr(metaObject.property(i).name(), nullptr);
-    for (int i = metaObject.enumeratorOffset(); i < metaObject.enumeratorCount(); ++i) {
-        const QMetaEnum metaEnum = metaObject.enumerator(i);
-        for (int k = 0; k < metaEnum.keyCount(); ++k)
-            metaObject.tr(metaEnum.key(k), nullptr);
-    }
-    for (const char* text : texts)
-        metaObject.tr(text, nullptr);
 }
 
 } // namespace qx

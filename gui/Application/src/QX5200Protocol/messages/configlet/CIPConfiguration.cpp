@@ -45,11 +45,11 @@ CIPConfiguration::CIPConfiguration(QObject* parent)
     : QObject(parent) {}
 
 CIPConfiguration::IPAddressing::Value CIPConfiguration::getIPconfig() const {
-    return fromRecord(Record::ipAddressingFromInt(m_impl->getIPconfig()));
+    return ipAddressingFromInt(m_impl->getIPconfig());
 }
 
 void CIPConfiguration::setIPconfig(IPAddressing::Value addressing) {
-    m_impl->setIPconfig(uint8_t(Record::ipAddressingToInt(toRecord(addressing))));
+    m_impl->setIPconfig(uint8_t(ipAddressingToInt(addressing)));
 }
 
 int CIPConfiguration::ipAddressingToInt(IPAddressing::Value addressing) {

@@ -2,6 +2,19 @@
 
 namespace common_messages::general {
 
+namespace {
+
+// Copies part into child's own record; null when the record lacks the part.
+template <class Child, class Part>
+Child* showPart(Child& child, const Part* part) {
+    if (!part)
+        return nullptr;
+    *child.impl() = *part;
+    return &child;
+}
+
+} // namespace
+
 CIdentification::CIdentification(QObject* parent)
     : Reflectable(parent) {
     setObjectName(QStringLiteral("CIdentification"));
@@ -21,46 +34,25 @@ CIdentification& CIdentification::operator=(const CIdentification& other) {
     CProtocolMessage::operator=(other);
     // children handed out earlier show the new record
     getDeviceInfo();
-    balancingChild();
+    getBalancingInfo();
     getAEInfo();
     return *this;
 }
 
 CModuleIdentification* CIdentification::getDeviceInfo() {
-    common_types::general::ModuleIdentification* const part = m_impl->getDeviceInfo();
-    if (!part)
-        return nullptr;
-    m_deviceInfo = CModuleIdentification(part);
-    return &m_deviceInfo;
+    return showPart(m_deviceInfo, m_impl->getDeviceInfo());
 }
 
 balancing::CBalIdentification* CIdentification::getBalancingInfo() {
-    return balancingChild();
+    return showPart(m_balancingInfo, m_impl->getBalancingInfo());
 }
 
 const balancing::CBalIdentification* CIdentification::getBalancingInfo() const {
-    return balancingChild();
-}
-
-balancing::CBalIdentification* CIdentification::balancingChild() const {
-    const common_types::balancing::BalIdentification* const part = m_impl->getBalancingInfo();
-    if (!part)
-        return nullptr;
-    m_balancingInfo.setImpl(part);
-    return &m_balancingInfo;
+    return showPart(m_balancingInfo, m_impl->getBalancingInfo());
 }
 
 monitoring::ae::CAEIdentification* CIdentification::getAEInfo() {
-    common_types::monitoring::ae::AEIdentification* const part = m_impl->getAEInfo();
-    if (!part)
-        return nullptr;
-    m_aeInfo = monitoring::ae::CAEIdentification(part);
-    return &m_aeInfo;
-}
-
-bool CIdentification::operator==(const CIdentification& other) const {
-    return m_impl == other.m_impl &&
-           (!m_impl->hasBalancingInfo() || &m_balancingInfo == &other.m_balancingInfo);
+    return showPart(m_aeInfo, m_impl->getAEInfo());
 }
 
 } // namespace common_messages::general

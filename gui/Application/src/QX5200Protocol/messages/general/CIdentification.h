@@ -42,12 +42,10 @@ public:
 
     void log() const { m_impl->log(); }
 
-    bool operator==(const CIdentification& other) const;
+    bool operator==(const CIdentification& other) const { return m_impl == other.m_impl; }
     bool operator!=(const CIdentification& other) const { return !(*this == other); }
 
 private:
-    balancing::CBalIdentification* balancingChild() const;
-
     CModuleIdentification m_deviceInfo;
     mutable balancing::CBalIdentification m_balancingInfo;
     monitoring::ae::CAEIdentification m_aeInfo;
