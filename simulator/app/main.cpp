@@ -57,13 +57,13 @@ int main(int argc, char* argv[]) {
     // A unit on 127.0.0.1 owns the loopback search port itself, so it answers for all units.
     DiscoveryResponder discovery;
     discovery.setNetworkPolicy(commandLine.networkPolicy());
-    for (UnitSimulator* unit : unitPointers) {
-        if (!commandLine.answersLoopbackSearch())
-            break;
-        if (loopbackUnit)
-            loopbackUnit->addSearchProfile(&unit->profile());
-        else
-            discovery.addProfile(&unit->profile());
+    if (commandLine.answersLoopbackSearch()) {
+        for (UnitSimulator* unit : unitPointers) {
+            if (loopbackUnit)
+                loopbackUnit->addSearchProfile(&unit->profile());
+            else
+                discovery.addProfile(&unit->profile());
+        }
     }
     for (UnitSimulator* unit : unitPointers) {
         if (!unit->start())

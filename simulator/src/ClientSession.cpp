@@ -1,5 +1,6 @@
 #include "unitsim/ClientSession.h"
 
+#include "unitsim/ByteArrayConversion.h"
 #include "unitsim/MessageDescription.h"
 
 #include <logtap/Log4CxxPrintWrapper.h>
@@ -48,11 +49,9 @@ void ClientSession::close() {
 
 void ClientSession::onReadyRead() {
     const QByteArray chunk = m_socket->readAll();
-    m_deframer.processChunk(reinterpret_cast<const uint8_t*>(chunk.constData()), size_t(chunk.size()),
-                            [this](const uint8_t* frame, size_t size) {
-                                emit frameReceived(
-                                    this, QByteArray(reinterpret_cast<const char*>(frame), qsizetype(size)));
-                            });
+    m_deframer.processChunk(
+        reinterpret_cast<const uint8_t*>(chunk.constData()), size_t(chunk.size()),
+        [this](const uint8_t* frame, size_t size) { emit frameReceived(this, toByteArray(frame, size)); });
 }
 
 void ClientSession::onDisconnected() {

@@ -1,5 +1,6 @@
 #include "unitsim/ConfigurationResponder.h"
 
+#include "unitsim/ByteArrayConversion.h"
 #include "unitsim/FailureInjector.h"
 #include "unitsim/UnitFunction.h"
 #include "unitsim/UnitProfile.h"
@@ -13,15 +14,21 @@ namespace quorix::Simulator {
 
 namespace {
 
-QByteArray toByteArray(const std::vector<uint8_t>& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
 template <class Message>
 void setupAnswer(Message& answer, const communication::MessageHeader& request, const std::string& mac,
                  communication::TMessageBaseType baseType) {
     answer.setupCommonHeader(1, baseType, request.getTransactionID(), 0);
     answer.setMAC(mac);
+}
+
+// The request's MAC address and record under the base type.
+template <class Message>
+QByteArray echoAnswer(const Message& request, const communication::MessageHeader& header,
+                      communication::TMessageBaseType baseType) {
+    Message answer;
+    setupAnswer(answer, header, request.getMAC(), baseType);
+    answer.setData(request.getData());
+    return toByteArray(answer.encode());
 }
 
 } // namespace
@@ -51,12 +58,8 @@ QByteArray ConfigurationResponder::answerNetworkConfiguration(const IncomingMess
     if (!message.decodeInto(request) || !isForThisUnit(request.getMAC()))
         return QByteArray();
     const communication::MessageHeader& header = message.header;
-    communication::configlet::IPConfigurationMessage answer;
-    if (m_failures.answersWithError(header.getMessageSubType())) {
-        setupAnswer(answer, header, request.getMAC(), communication::ERROR_RESPONSE);
-        answer.setData(request.getData());
-        return toByteArray(answer.encode());
-    }
+    if (m_failures.answersWithError(header.getMessageSubType()))
+        return echoAnswer(request, header, communication::ERROR_RESPONSE);
     if (header.getMessageBaseType() == communication::COMMAND) {
         const common_types::configlet::IPConfiguration& wanted = request.getData();
         m_profile.staticAddressing = wanted.getIPconfig() == common_types::configlet::IPConfiguration::STATIC;
@@ -70,6 +73,7 @@ QByteArray ConfigurationResponder::answerNetworkConfiguration(const IncomingMess
     } else if (header.getMessageBaseType() != communication::REQUEST) {
         return QByteArray();
     }
+    communication::configlet::IPConfigurationMessage answer;
     setupAnswer(answer, header, m_profile.macAddress.toStdString(), communication::SUCCESS_RESPONSE);
     common_types::configlet::IPConfiguration& current = answer.getData();
     current.setIPconfig(m_profile.staticAddressing ? common_types::configlet::IPConfiguration::STATIC
@@ -85,12 +89,8 @@ QByteArray ConfigurationResponder::answerModuleSettings(const IncomingMessage& m
     if (!message.decodeInto(request) || !isForThisUnit(request.getMAC()) ||
         message.header.getMessageBaseType() != communication::COMMAND)
         return QByteArray();
-    communication::configlet::ModuleSettingsMessage answer;
-    if (m_failures.answersWithError(message.header.getMessageSubType())) {
-        setupAnswer(answer, message.header, request.getMAC(), communication::ERROR_RESPONSE);
-        answer.setData(request.getData());
-        return toByteArray(answer.encode());
-    }
+    if (m_failures.answersWithError(message.header.getMessageSubType()))
+        return echoAnswer(request, message.header, communication::ERROR_RESPONSE);
     const common_types::configlet::ModuleSettings& settings = request.getData();
     m_profile.name = QString::fromStdString(settings.getModuleName());
     m_profile.moduleAddress = settings.getModuleAddress();
@@ -100,9 +100,7 @@ QByteArray ConfigurationResponder::answerModuleSettings(const IncomingMessage& m
         "module settings changed: name \"%s\", address %u, profibus address %u",
         m_profile.name.toUtf8().constData(), unsigned(m_profile.moduleAddress),
         unsigned(m_profile.profibusAddress));
-    setupAnswer(answer, message.header, request.getMAC(), communication::SUCCESS_RESPONSE);
-    answer.setData(settings);
-    return toByteArray(answer.encode());
+    return echoAnswer(request, message.header, communication::SUCCESS_RESPONSE);
 }
 
 bool ConfigurationResponder::isForThisUnit(const std::string& mac) const {

@@ -15,12 +15,12 @@ DataStreamModel::DataStreamModel(int intervalMs, UnitChannel& channel, QObject* 
 }
 
 void DataStreamModel::sendToConfiguredClients() {
+    communication::general::AliveMessage indication;
+    indication.setupCommonHeader(1, communication::INDICATION, 0, 0);
+    indication.getData().setTransactionNumber(m_runningNumber);
     for (ClientSession* session : m_channel.sessions()) {
         if (!session->isConfigured())
             continue;
-        communication::general::AliveMessage indication;
-        indication.setupCommonHeader(1, communication::INDICATION, 0, 0);
-        indication.getData().setTransactionNumber(m_runningNumber);
         m_channel.sendDatagram(indication, session->peerAddress(), session->supervisionPort());
         ++m_sentDatagrams;
     }

@@ -1,5 +1,7 @@
 #include "unitsim/FailureInjector.h"
 
+#include "unitsim/ByteArrayConversion.h"
+
 #include "communication/MessageHeader.h"
 #include "communication/SerialPacketFraming.h"
 
@@ -66,9 +68,7 @@ QList<TcpChunk> FailureInjector::tcpChunks(const std::vector<uint8_t>& message) 
 }
 
 QByteArray FailureInjector::framed(const std::vector<uint8_t>& message) {
-    const std::vector<uint8_t> bytes =
-        communication::SerialPacketFraming::frame(message.data(), message.size());
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    return toByteArray(communication::SerialPacketFraming::frame(message.data(), message.size()));
 }
 
 QByteArray FailureInjector::unknownSubTypeFrame() const {

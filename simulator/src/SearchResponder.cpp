@@ -1,5 +1,6 @@
 #include "unitsim/SearchResponder.h"
 
+#include "unitsim/ByteArrayConversion.h"
 #include "unitsim/UnitProfile.h"
 
 #include "communication/SearchResponseMessage.h"
@@ -26,8 +27,7 @@ QByteArray SearchResponder::searchResponse(const UnitProfile& profile) {
     record.setSerialnumber(profile.serialNumber.toStdString());
     record.setBundleVersion(profile.bundleVersion.toStdString());
     record.setIPAddressingStatic(profile.staticAddressing ? 1 : 0);
-    const std::vector<uint8_t> bytes = message.encode();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    return toByteArray(message.encode());
 }
 
 void SearchResponder::addProfile(const UnitProfile* profile) {

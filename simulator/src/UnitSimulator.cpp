@@ -1,5 +1,6 @@
 #include "unitsim/UnitSimulator.h"
 
+#include "unitsim/ByteArrayConversion.h"
 #include "unitsim/ClientConfigurationModel.h"
 #include "unitsim/ClientSession.h"
 #include "unitsim/ConfigurationResponder.h"
@@ -35,10 +36,6 @@ const char* channelName(ReceivedMessage::Channel channel) {
         return "configuration port";
     }
     return "?";
-}
-
-QByteArray toByteArray(const std::vector<uint8_t>& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 } // namespace
@@ -249,9 +246,7 @@ void UnitSimulator::onDataDatagrams() {
             reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()),
             [&](const uint8_t* frame, size_t size) {
                 IncomingMessage incoming;
-                if (!record(ReceivedMessage::Data,
-                            QByteArray(reinterpret_cast<const char*>(frame), qsizetype(size)), sender,
-                            senderPort, &incoming) ||
+                if (!record(ReceivedMessage::Data, toByteArray(frame, size), sender, senderPort, &incoming) ||
                     m_failures.isSilent())
                     return;
                 if (!m_keepAlive->answer(incoming, sender, senderPort))
@@ -285,26 +280,16 @@ void UnitSimulator::onConfigurationDatagrams() {
 
 void UnitSimulator::sendTcp(ClientSession& session, const communication::ProtocolMessage& message) {
     const std::vector<uint8_t> bytes = message.encode();
-    if (bytes.empty())
-        return;
-    log4cxx::Log4CxxPrintWrapper::print(
-        getLogger(), log4cxx::Level::getInfo(), "unit %s sends %s over tcp to %s",
-        m_profile.name.toUtf8().constData(), describeMessage(*message.getHeaderPointer()).constData(),
-        describeEndpoint(session.peerAddress(), session.peerPort()).constData());
-    writeTcp(session, bytes);
+    if (!bytes.empty())
+        writeTcp(session, *message.getHeaderPointer(), bytes);
 }
 
 void UnitSimulator::sendErrorResponse(ClientSession& session, const IncomingMessage& request) {
     communication::MessageHeader header = request.header;
     header.setMessageBaseType(communication::ERROR_RESPONSE);
     std::vector<uint8_t> bytes(request.data(), request.data() + request.size());
-    if (!header.encode(bytes.data(), bytes.size(), request.size() - communication::MessageHeader::SIZE))
-        return;
-    log4cxx::Log4CxxPrintWrapper::print(
-        getLogger(), log4cxx::Level::getInfo(), "unit %s sends %s over tcp to %s",
-        m_profile.name.toUtf8().constData(), describeMessage(header).constData(),
-        describeEndpoint(session.peerAddress(), session.peerPort()).constData());
-    writeTcp(session, bytes);
+    if (header.encode(bytes.data(), bytes.size(), request.size() - communication::MessageHeader::SIZE))
+        writeTcp(session, header, bytes);
 }
 
 void UnitSimulator::sendTcpToAll(const communication::ProtocolMessage& message) {
@@ -334,7 +319,12 @@ bool UnitSimulator::listen() {
     return false;
 }
 
-void UnitSimulator::writeTcp(ClientSession& session, const std::vector<uint8_t>& message) {
+void UnitSimulator::writeTcp(ClientSession& session, const communication::MessageHeader& header,
+                             const std::vector<uint8_t>& message) {
+    log4cxx::Log4CxxPrintWrapper::print(
+        getLogger(), log4cxx::Level::getInfo(), "unit %s sends %s over tcp to %s",
+        m_profile.name.toUtf8().constData(), describeMessage(header).constData(),
+        describeEndpoint(session.peerAddress(), session.peerPort()).constData());
     if (!m_failures.isSilent())
         session.write(m_failures.tcpChunks(message));
 }

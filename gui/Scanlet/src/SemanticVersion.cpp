@@ -12,8 +12,6 @@ namespace quorix::Scanlet {
 
 namespace {
 
-const QLatin1String AllowedIdentifierCharacters("[0-9A-Za-z-]");
-
 // Digits are ASCII only: identifiers never hold other characters.
 bool isNumericIdentifier(const QString& identifier) {
     for (const QChar c : identifier) {
@@ -46,33 +44,15 @@ int compareNumbers(int left, int right) {
     return left < right ? -1 : (left > right ? 1 : 0);
 }
 
-// Checks the dot-separated identifiers of a label; kind names the label in the messages.
-void validateIdentifiers(const QString& label, const QString& kind, bool rejectLeadingZeros) {
-    static const QRegularExpression validCharacters(
-        QRegularExpression::anchoredPattern(AllowedIdentifierCharacters + QLatin1String("*")));
+// The format already checks the characters and that no identifier is empty.
+void rejectLeadingZeros(const QString& preReleaseLabel) {
     static const QRegularExpression leadingZeros(
         QRegularExpression::anchoredPattern(QLatin1String("0+[0-9]+")));
-
-    for (const QString& identifier : label.split(QLatin1Char('.'))) {
-        if (identifier.isEmpty())
-            throw SemanticVersion::ParseException(
-                QStringLiteral("%1 identifier must not be empty").arg(kind));
-        if (!validCharacters.match(identifier).hasMatch())
-            throw SemanticVersion::ParseException(
-                QStringLiteral("%1 identifier contains invalid characters (allowed: %2)")
-                    .arg(kind, AllowedIdentifierCharacters));
-        if (rejectLeadingZeros && leadingZeros.match(identifier).hasMatch())
+    for (const QString& identifier : preReleaseLabel.split(QLatin1Char('.'))) {
+        if (leadingZeros.match(identifier).hasMatch())
             throw SemanticVersion::ParseException(
                 QStringLiteral("numeric only pre-release identifiers must not have leading zeros"));
     }
-}
-
-// Drops the leading separator of a label group; an empty rest is reported with emptyMessage.
-QString labelFromGroup(const QString& group, QLatin1Char separator, const char* emptyMessage) {
-    const QString label = group.startsWith(separator) ? group.mid(1) : group;
-    if (label.isEmpty())
-        throw SemanticVersion::ParseException(QString::fromLatin1(emptyMessage));
-    return label;
 }
 
 // The largest number cannot be increased without overflow.
@@ -96,13 +76,12 @@ SemanticVersion::SemanticVersion(const QString& version)
     : SemanticVersion(parse(version)) {}
 
 SemanticVersion::SemanticVersion(int major, int minor, int patch, const QString& preReleaseLabel,
-                                 const QString& buildMetaData) {
-    setMajor(major);
-    setMinor(minor);
-    setPatch(patch);
-    setPreReleaseLabel(preReleaseLabel);
-    setBuildMetaData(buildMetaData);
-}
+                                 const QString& buildMetaData)
+    : m_major(major)
+    , m_minor(minor)
+    , m_patch(patch)
+    , m_preReleaseLabel(preReleaseLabel)
+    , m_buildMetaData(buildMetaData) {}
 
 SemanticVersion SemanticVersion::parse(const QString& version) {
     static const QRegularExpression format(QRegularExpression::anchoredPattern(
@@ -125,17 +104,10 @@ SemanticVersion SemanticVersion::parse(const QString& version) {
     if (numbers[0] == 0 && numbers[1] == 0 && numbers[2] == 0)
         throw ParseException(QStringLiteral("at least one version number part must be greater than 0"));
 
-    SemanticVersion result;
-    result.setMajor(numbers[0]);
-    result.setMinor(numbers[1]);
-    result.setPatch(numbers[2]);
-    if (match.hasCaptured(4))
-        result.setPreReleaseLabel(
-            labelFromGroup(match.captured(4), QLatin1Char('-'), "pre-release label must not be empty"));
-    if (match.hasCaptured(5))
-        result.setBuildMetaData(
-            labelFromGroup(match.captured(5), QLatin1Char('+'), "build meta data must not be empty"));
-    return result;
+    // The label groups start with their separator.
+    const QString preReleaseLabel = match.captured(4).mid(1);
+    rejectLeadingZeros(preReleaseLabel);
+    return SemanticVersion(numbers[0], numbers[1], numbers[2], preReleaseLabel, match.captured(5).mid(1));
 }
 
 SemanticVersion SemanticVersion::tryParse(const QString& version) {
@@ -270,30 +242,6 @@ SemanticVersion SemanticVersion::withoutPreReleaseLabel() const {
 
 SemanticVersion SemanticVersion::withoutBuildMetaData() const {
     return SemanticVersion(m_major, m_minor, m_patch, m_preReleaseLabel, QString());
-}
-
-void SemanticVersion::setMajor(int major) {
-    m_major = major;
-}
-
-void SemanticVersion::setMinor(int minor) {
-    m_minor = minor;
-}
-
-void SemanticVersion::setPatch(int patch) {
-    m_patch = patch;
-}
-
-void SemanticVersion::setPreReleaseLabel(const QString& label) {
-    if (!label.isEmpty())
-        validateIdentifiers(label, QStringLiteral("pre-release"), true);
-    m_preReleaseLabel = label;
-}
-
-void SemanticVersion::setBuildMetaData(const QString& buildMetaData) {
-    if (!buildMetaData.isEmpty())
-        validateIdentifiers(buildMetaData, QStringLiteral("build meta data"), false);
-    m_buildMetaData = buildMetaData;
 }
 
 } // namespace quorix::Scanlet

@@ -69,16 +69,9 @@ public:
     SemanticVersion withoutBuildMetaData() const;
 
 private:
-    // The labels are checked by their setters.
+    // Takes labels that parse() accepted.
     SemanticVersion(int major, int minor, int patch, const QString& preReleaseLabel,
                     const QString& buildMetaData);
-
-    void setMajor(int major);
-    void setMinor(int minor);
-    void setPatch(int patch);
-    // Both throw ParseException on an invalid label; an empty label clears.
-    void setPreReleaseLabel(const QString& label);
-    void setBuildMetaData(const QString& buildMetaData);
 
     int m_major = 0;
     int m_minor = 0;

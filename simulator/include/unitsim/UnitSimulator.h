@@ -17,6 +17,10 @@
 #include <memory>
 #include <vector>
 
+namespace communication {
+class MessageHeader;
+}
+
 namespace quorix::Simulator {
 
 class ClientSession;
@@ -104,7 +108,9 @@ private:
     QList<ClientSession*> sessions() const override { return m_sessions; }
 
     bool listen();
-    void writeTcp(ClientSession& session, const std::vector<uint8_t>& message);
+    // Logs the message and writes it as the failure mode has it.
+    void writeTcp(ClientSession& session, const communication::MessageHeader& header,
+                  const std::vector<uint8_t>& message);
     bool record(ReceivedMessage::Channel channel, const QByteArray& bytes, const QHostAddress& sender,
                 quint16 senderPort, IncomingMessage* incoming);
     void answerSearchRequest(QUdpSocket& socket, const QHostAddress& sender, quint16 senderPort);
