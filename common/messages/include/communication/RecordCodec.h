@@ -134,10 +134,10 @@ void decodeField(WireReader& reader, T& field) {
     }
 }
 
-// Decodes a whole body into record; record changes only when every byte was used without failure.
+// Decodes the reader's remaining bytes into record; record changes only when every byte was used
+// without failure.
 template <class R>
-bool decodeRecord(const uint8_t* body, size_t size, R& record) {
-    WireReader reader(body, size);
+bool decodeRecord(WireReader& reader, R& record) {
     R fresh;
     decodeField(reader, fresh);
     if (!reader.atEnd())

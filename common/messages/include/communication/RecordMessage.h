@@ -22,14 +22,7 @@ public:
 
 protected:
     void encodeBody(WireWriter& writer) const override { encodeField(writer, m_data); }
-    bool decodeBody(WireReader& reader) override {
-        Record fresh;
-        decodeField(reader, fresh);
-        if (!reader.atEnd())
-            return false;
-        m_data = fresh;
-        return true;
-    }
+    bool decodeBody(WireReader& reader) override { return decodeRecord(reader, m_data); }
 
 private:
     Record m_data;

@@ -16,18 +16,14 @@ LogMessage& LogMessage::operator=(const LogMessage& other) = default;
 LogMessage::~LogMessage() = default;
 
 void LogMessage::encodeBody(WireWriter& writer) const {
-    EncodeVisitor visitor(writer);
-    visitFields(visitor);
+    encodeField(writer, *this);
 }
 
+// The decoded record is a whole message; the header keeps what was received.
 bool LogMessage::decodeBody(WireReader& reader) {
-    LogMessage fresh;
-    DecodeVisitor visitor(reader);
-    fresh.visitFields(visitor);
-    if (!reader.atEnd())
-        return false;
     const MessageHeader header = *getHeaderPointer();
-    *this = fresh;
+    if (!decodeRecord(reader, *this))
+        return false;
     *getHeaderPointer() = header;
     return true;
 }

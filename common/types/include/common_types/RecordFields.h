@@ -82,18 +82,9 @@ bool elementValid(const T& element) {
         return element.isValid();
 }
 
-template <class T>
-bool allValid(const std::vector<T>& elements) {
-    for (const T& element : elements) {
-        if (!elementValid(element))
-            return false;
-    }
-    return true;
-}
-
-template <class T, size_t N>
-bool allValid(const std::array<T, N>& elements) {
-    for (const T& element : elements) {
+template <class Container>
+bool allValid(const Container& elements) {
+    for (const auto& element : elements) {
         if (!elementValid(element))
             return false;
     }
@@ -125,13 +116,10 @@ bool charsEqual(const char (&first)[N], const char (&second)[N]) {
 
 // Accessors.
 #define QX_RECORD_ACCESSORS(kind, ...) QX_RECORD_ACCESSORS_##kind(__VA_ARGS__)
-#define QX_RECORD_ACCESSORS_NUMBER(type, name, Name, min, max, init)                                         \
+// Getter, range and validity of NUMBER and CHECKED, which differ in their setter only.
+#define QX_RECORD_RANGED_NUMBER(type, name, Name, min, max)                                                  \
     type get##Name() const {                                                                                 \
         return m_##name;                                                                                     \
-    }                                                                                                        \
-    int set##Name(type value) {                                                                              \
-        m_##name = value;                                                                                    \
-        return is##Name##Valid() ? 0 : 1;                                                                    \
     }                                                                                                        \
     type get##Name##MinValue() const {                                                                       \
         return type(min);                                                                                    \
@@ -142,24 +130,19 @@ bool charsEqual(const char (&first)[N], const char (&second)[N]) {
     bool is##Name##Valid() const {                                                                           \
         return ::common_types::detail::inRange(m_##name, get##Name##MinValue(), get##Name##MaxValue());      \
     }
+#define QX_RECORD_ACCESSORS_NUMBER(type, name, Name, min, max, init)                                         \
+    QX_RECORD_RANGED_NUMBER(type, name, Name, min, max)                                                      \
+    int set##Name(type value) {                                                                              \
+        m_##name = value;                                                                                    \
+        return is##Name##Valid() ? 0 : 1;                                                                    \
+    }
 #define QX_RECORD_ACCESSORS_CHECKED(type, name, Name, min, max, init)                                        \
-    type get##Name() const {                                                                                 \
-        return m_##name;                                                                                     \
-    }                                                                                                        \
+    QX_RECORD_RANGED_NUMBER(type, name, Name, min, max)                                                      \
     int set##Name(type value) {                                                                              \
         if (!::common_types::detail::inRange(value, get##Name##MinValue(), get##Name##MaxValue()))           \
             return -1;                                                                                       \
         m_##name = value;                                                                                    \
         return 0;                                                                                            \
-    }                                                                                                        \
-    type get##Name##MinValue() const {                                                                       \
-        return type(min);                                                                                    \
-    }                                                                                                        \
-    type get##Name##MaxValue() const {                                                                       \
-        return type(max);                                                                                    \
-    }                                                                                                        \
-    bool is##Name##Valid() const {                                                                           \
-        return ::common_types::detail::inRange(m_##name, get##Name##MinValue(), get##Name##MaxValue());      \
     }
 #define QX_RECORD_ACCESSORS_VALUE(type, name, Name, init)                                                    \
     type get##Name() const {                                                                                 \

@@ -6,7 +6,6 @@
 #include <logtap/Log4CxxPrintWrapper.h>
 #include <logtap/ScopedBlockIndentation.h>
 
-#include <cinttypes>
 #include <cstdio>
 
 namespace common_types {

@@ -25,12 +25,9 @@ protected:
     bool decodeBody(WireReader& reader) override {
         std::string mac;
         reader.readText(mac, MAX_MAC_LENGTH);
-        Record fresh;
-        decodeField(reader, fresh);
-        if (!reader.atEnd())
+        if (!decodeRecord(reader, this->getData()))
             return false;
         m_mac = mac;
-        this->setData(fresh);
         return true;
     }
 
