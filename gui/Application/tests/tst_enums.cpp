@@ -1,7 +1,7 @@
 #include "QX5200Protocol/messages/common/Enums.h"
 #include "QX5200Protocol/messages/common/Plane.h"
 
-#include "LogLines.h"
+#include "testsupport/AssertionReasons.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "LogLines.h"
+#include "testsupport/AssertionReasons.h"
 
 #include "QX5200Protocol/messages/Balancing/CBalIdentification.h"
 #include "QX5200Protocol/messages/DataMonitoring/CAEIdentification.h"

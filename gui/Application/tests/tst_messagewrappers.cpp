@@ -1,4 +1,4 @@
-#include "LogLines.h"
+#include "testsupport/AssertionReasons.h"
 
 #include "QX5200Protocol/messages/configlet/CIPConfiguration.h"
 #include "QX5200Protocol/messages/general/CAliveType.h"

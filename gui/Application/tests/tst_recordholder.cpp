@@ -1,5 +1,5 @@
 #include "CSensor.h"
-#include "LogLines.h"
+#include "testsupport/AssertionReasons.h"
 
 #include <QTest>
 

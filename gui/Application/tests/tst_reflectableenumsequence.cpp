@@ -1,6 +1,6 @@
 #include "QX5200Protocol/messages/common/ReflectableEnumSequence.h"
 
-#include "LogLines.h"
+#include "testsupport/AssertionReasons.h"
 
 #include <QTest>
 

@@ -1,5 +1,6 @@
 #include "SemanticVersion.h"
 
+#include "testsupport/AssertionReasons.h"
 #include "testsupport/MemoryAppender.h"
 
 #include <QTest>
@@ -230,12 +231,7 @@ private Q_SLOTS:
         QCOMPARE(operation(version).toString(), expected);
         QCOMPARE(version.toString(), text);
 
-        QStringList assertions;
-        for (const quorix::testsupport::LogEvent& event : m_log->events()) {
-            if (event.logger == "QT_ASSERT" && event.level == "WARN")
-                assertions << QString::fromStdString(event.message).section(QLatin1String(" (File: "), 0, 0);
-        }
-        QCOMPARE(assertions, assertion.isEmpty() ? QStringList() : QStringList(assertion));
+        QCOMPARE(assertionReasons(*m_log), assertion.isEmpty() ? QStringList() : QStringList(assertion));
     }
 
 private:
